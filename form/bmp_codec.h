@@ -1,0 +1,33 @@
+// The 24-bit BMP files that snapshots produce and the picture button decodes:
+// a 14-byte file header, a 40-byte info header, then rows bottom-up, each
+// pixel blue, green, red, each row padded to a multiple of four bytes.
+#pragma once
+
+#include "form/byte_set.h"
+
+#include <QImage>
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace form {
+
+inline constexpr std::size_t bmpHeaderSize = 54;
+
+constexpr std::int64_t bmpStride(std::int64_t width)
+{
+    return ((24 * width + 31) / 32) * 4;
+}
+
+// A ByteSet holding a whole BMP file of `picture` (which is in the runtime's
+// picture format); null for a null picture.
+ByteSet encodeBmp(const QImage& picture);
+
+// Decodes a 24-bit uncompressed BMP (bottom-up or top-down). Refuses, and
+// leaves `picture` as it was, on any header that does not describe exactly
+// the bytes present. Reuses `picture`'s buffer when the size matches.
+bool decodeBmpInto(std::span<const std::uint8_t> file, QImage& picture);
+std::optional<QImage> decodeBmp(std::span<const std::uint8_t> file);
+
+} // namespace form

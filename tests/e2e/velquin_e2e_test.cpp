@@ -1,0 +1,218 @@
+// The real build/velquin on a private Xvfb server, driven with xdotool.
+#include "assets/constant_pool.h"
+#include "form/byte_set.h"
+#include "form/jpeg_decoder.h"
+#include "tests/e2e/x_session.h"
+
+#include <QColor>
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+using e2e::XSession;
+
+const std::string title = "Velquin1.0";
+const std::string hintTitle = "Marnothwww.marnoth.example";
+
+QImage poolPicture(const std::uint8_t* block)
+{
+    const auto pool = assets::constantPool();
+    const auto data = form::readByteSet(pool.subspan(std::size_t(block - pool.data())));
+    return form::decodeJpeg(*data).value_or(QImage()).convertToFormat(QImage::Format_RGB32);
+}
+
+bool near(QColor a, QColor b, int tolerance = 2)
+{
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
+        && std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+void saveScreenshot(const QImage& picture, const char* name)
+{
+    if (const char* folder = std::getenv("VELQUIN_SCREENSHOTS"))
+        picture.save(QDir(folder).filePath(name));
+}
+
+// A running program with its window found.
+class VelquinTest : public ::testing::Test {
+protected:
+    void start(QSize screen = {1024, 768})
+    {
+        x = std::make_unique<XSession>(screen);
+        ASSERT_TRUE(x->ok()) << "Xvfb did not start";
+        program = x->startProgram();
+        const auto found = x->waitForWindow(title, 15s);
+        ASSERT_TRUE(found.has_value()) << "no window titled " << title;
+        window = *found;
+        geometry = x->windowGeometry(window);
+    }
+
+    void dismissHint()
+    {
+        const auto hint = x->waitForWindow(hintTitle, 10s);
+        ASSERT_TRUE(hint.has_value()) << "the hint box did not appear";
+        x->focus(*hint);
+        x->key("Return");
+        const auto end = std::chrono::steady_clock::now() + 5s;
+        while (x->windowExists(hintTitle) && std::chrono::steady_clock::now() < end)
+            std::this_thread::sleep_for(20ms);
+        ASSERT_FALSE(x->windowExists(hintTitle));
+        x->focus(window);
+    }
+
+    QPoint screen(QPoint client) const { return geometry.topLeft() + client; }
+    QImage shot() { return x->grab(geometry); }
+    QColor pixel(QPoint client) { return x->grab(QRect(screen(client), QSize(1, 1))).pixelColor(0, 0); }
+    // Waits for the program to paint what the predicate expects at a point.
+    QColor pixelWhen(QPoint client, const std::function<bool(QColor)>& expected)
+    {
+        const QImage picture = x->grabUntil(QRect(screen(client), QSize(1, 1)),
+                                            [&](const QImage& p) { return expected(p.pixelColor(0, 0)); }, 3s);
+        return picture.pixelColor(0, 0);
+    }
+    bool showsHidden(QPoint client)
+    {
+        const QColor expected = hidden.pixelColor(client);
+        return near(pixelWhen(client, [&](QColor c) { return near(c, expected); }), expected);
+    }
+    bool showsCover(QPoint client)
+    {
+        const QColor expected = cover.pixelColor(client);
+        return near(pixelWhen(client, [&](QColor c) { return near(c, expected); }), expected);
+    }
+    bool showsBlack(QPoint client)
+    {
+        return pixelWhen(client, [](QColor c) { return c == Qt::black; }) == Qt::black;
+    }
+    void smear(std::vector<QPoint> clientPath)
+    {
+        std::vector<QPoint> path;
+        for (QPoint p : clientPath)
+            path.push_back(screen(p));
+        x->drag(path);
+    }
+
+    std::unique_ptr<XSession> x;
+    e2e::Process program;
+    unsigned long window = 0;
+    QRect geometry;
+    QImage cover = poolPicture(assets::coverPicture());
+    QImage hidden = poolPicture(assets::hiddenPicture());
+};
+
+TEST_F(VelquinTest, WindowIsTitledSizedAndCentred)
+{
+    start();
+    EXPECT_EQ(x->windowTitle(window), title);
+    EXPECT_EQ(geometry, QRect(335, 38, 354, 692));
+    dismissHint();
+    EXPECT_TRUE(showsCover({200, 300}));
+    EXPECT_TRUE(showsCover({353, 691}));
+    saveScreenshot(shot(), "window.png");
+}
+
+TEST_F(VelquinTest, WindowOnASmallScreenIsPlacedAtNegativeCoordinates)
+{
+    start({320, 240});
+    EXPECT_EQ(geometry.topLeft(), QPoint(-17, -226));
+    EXPECT_EQ(geometry.size(), QSize(354, 692));
+}
+
+TEST_F(VelquinTest, HintAppearsOnceAndBlocksInputUntilDismissed)
+{
+    const auto started = std::chrono::steady_clock::now();
+    start();
+    const auto hint = x->waitForWindow(hintTitle, 10s);
+    ASSERT_TRUE(hint.has_value());
+    EXPECT_GE(std::chrono::steady_clock::now() - started, 400ms);
+    saveScreenshot(x->grab(QRect(0, 0, 1024, 768)), "hint.png");
+
+    // While the box is open a drag over the picture changes nothing.
+    smear({{60, 300}, {90, 300}, {120, 300}});
+    std::this_thread::sleep_for(300ms);
+    EXPECT_TRUE(showsCover({90, 300}));
+
+    dismissHint();
+    smear({{60, 300}, {90, 300}, {120, 300}});
+    EXPECT_TRUE(showsHidden({90, 300}));
+    std::this_thread::sleep_for(1500ms);
+    EXPECT_FALSE(x->windowExists(hintTitle));
+}
+
+TEST_F(VelquinTest, DragRevealsTheHiddenPictureAlongThePath)
+{
+    start();
+    dismissHint();
+    smear({{100, 200}, {115, 200}, {130, 200}, {145, 200}, {160, 200}, {175, 200}, {190, 200}});
+    for (QPoint p : {QPoint(100, 200), QPoint(145, 195), QPoint(190, 204)})
+        EXPECT_TRUE(showsHidden(p)) << p.x() << "," << p.y();
+    for (QPoint p : {QPoint(150, 400), QPoint(100, 180), QPoint(300, 100)})
+        EXPECT_TRUE(showsCover(p)) << p.x() << "," << p.y();
+    saveScreenshot(shot(), "revealed.png");
+
+    // Pressing on an opaque pixel shows the discs in black again.
+    x->moveTo(screen({250, 500}));
+    x->press();
+    EXPECT_TRUE(showsBlack({145, 200}));
+    x->release();
+    EXPECT_TRUE(showsHidden({145, 200}));
+}
+
+TEST_F(VelquinTest, ReleaseOutsideTheWindowEndsTheStroke)
+{
+    start();
+    dismissHint();
+    x->moveTo(screen({100, 300}));
+    x->press();
+    x->moveTo(screen({130, 300}));
+    x->moveTo(QPoint(100, 300)); // left of the window
+    x->release();
+    EXPECT_TRUE(showsHidden({130, 300}));
+    // The button is up: moving over the picture stamps nothing.
+    x->moveTo(screen({200, 450}));
+    x->moveTo(screen({220, 450}));
+    std::this_thread::sleep_for(200ms);
+    EXPECT_TRUE(showsCover({210, 450}));
+}
+
+TEST_F(VelquinTest, ReplayButtonRestoresTheCoverByClickAndBySpace)
+{
+    start();
+    dismissHint();
+    smear({{150, 350}, {170, 350}});
+    ASSERT_TRUE(showsHidden({160, 350}));
+    x->click(screen({20, 16}));
+    EXPECT_TRUE(showsCover({160, 350}));
+
+    smear({{150, 450}, {170, 450}});
+    ASSERT_TRUE(showsHidden({160, 450}));
+    x->focus(window);
+    x->key("space");
+    EXPECT_TRUE(showsCover({160, 450}));
+    // After a replay, a press and release without moving reveals nothing.
+    x->click(screen({160, 450}));
+    std::this_thread::sleep_for(200ms);
+    EXPECT_TRUE(showsCover({160, 450}));
+}
+
+TEST_F(VelquinTest, PlainEscapeExitsWithZeroModifiedEscapeDoesNot)
+{
+    start();
+    dismissHint();
+    for (const char* keys : {"ctrl+Escape", "shift+Escape", "alt+Escape"}) {
+        x->key(keys);
+        EXPECT_FALSE(program.waitForExit(300ms).has_value()) << keys;
+    }
+    x->key("Escape");
+    const auto code = program.waitForExit(5s);
+    ASSERT_TRUE(code.has_value());
+    EXPECT_EQ(*code, 0);
+}
+
+} // namespace
