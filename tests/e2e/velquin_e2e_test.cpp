@@ -76,16 +76,19 @@ protected:
                                             [&](const QImage& p) { return expected(p.pixelColor(0, 0)); }, 3s);
         return picture.pixelColor(0, 0);
     }
-    bool showsHidden(QPoint client)
+    ::testing::AssertionResult shows(const char* what, const QImage& reference, QPoint client)
     {
-        const QColor expected = hidden.pixelColor(client);
-        return near(pixelWhen(client, [&](QColor c) { return near(c, expected); }), expected);
+        const QColor expected = reference.pixelColor(client);
+        const QColor actual = pixelWhen(client, [&](QColor c) { return near(c, expected); });
+        if (near(actual, expected))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "at " << client.x() << "," << client.y() << " expected the " << what
+                                             << " picture's " << expected.name().toStdString() << ", the screen shows "
+                                             << actual.name().toStdString() << " (cover "
+                                             << cover.pixelColor(client).name().toStdString() << ")";
     }
-    bool showsCover(QPoint client)
-    {
-        const QColor expected = cover.pixelColor(client);
-        return near(pixelWhen(client, [&](QColor c) { return near(c, expected); }), expected);
-    }
+    ::testing::AssertionResult showsHidden(QPoint client) { return shows("hidden", hidden, client); }
+    ::testing::AssertionResult showsCover(QPoint client) { return shows("cover", cover, client); }
     bool showsBlack(QPoint client)
     {
         return pixelWhen(client, [](QColor c) { return c == Qt::black; }) == Qt::black;
@@ -133,14 +136,15 @@ TEST_F(VelquinTest, HintAppearsOnceAndBlocksInputUntilDismissed)
     EXPECT_GE(std::chrono::steady_clock::now() - started, 400ms);
     saveScreenshot(x->grab(QRect(0, 0, 1024, 768)), "hint.png");
 
-    // While the box is open a drag over the picture changes nothing.
-    smear({{60, 300}, {90, 300}, {120, 300}});
+    // While the box is open a drag over the picture (below the box, which is
+    // centred on the screen) changes nothing.
+    smear({{60, 600}, {90, 600}, {120, 600}});
     std::this_thread::sleep_for(300ms);
-    EXPECT_TRUE(showsCover({90, 300}));
+    EXPECT_TRUE(showsCover({90, 600}));
 
     dismissHint();
-    smear({{60, 300}, {90, 300}, {120, 300}});
-    EXPECT_TRUE(showsHidden({90, 300}));
+    smear({{60, 600}, {90, 600}, {120, 600}});
+    EXPECT_TRUE(showsHidden({90, 600}));
     std::this_thread::sleep_for(1500ms);
     EXPECT_FALSE(x->windowExists(hintTitle));
 }
@@ -150,10 +154,11 @@ TEST_F(VelquinTest, DragRevealsTheHiddenPictureAlongThePath)
     start();
     dismissHint();
     smear({{100, 200}, {115, 200}, {130, 200}, {145, 200}, {160, 200}, {175, 200}, {190, 200}});
-    for (QPoint p : {QPoint(100, 200), QPoint(145, 195), QPoint(190, 204)})
-        EXPECT_TRUE(showsHidden(p)) << p.x() << "," << p.y();
-    for (QPoint p : {QPoint(150, 400), QPoint(100, 180), QPoint(300, 100)})
-        EXPECT_TRUE(showsCover(p)) << p.x() << "," << p.y();
+    // Discs are stamped where the pointer moved to, not where it went down.
+    for (QPoint p : {QPoint(105, 200), QPoint(145, 195), QPoint(190, 204), QPoint(199, 200)})
+        EXPECT_TRUE(showsHidden(p));
+    for (QPoint p : {QPoint(150, 400), QPoint(100, 200), QPoint(200, 200), QPoint(145, 189), QPoint(300, 100)})
+        EXPECT_TRUE(showsCover(p));
     saveScreenshot(shot(), "revealed.png");
 
     // Pressing on an opaque pixel shows the discs in black again.
