@@ -73,13 +73,13 @@ ByteSet encodeBmp(const QImage& picture)
     return file;
 }
 
-bool decodeBmpInto(std::span<const std::uint8_t> file, QImage& picture)
+std::optional<BitmapView> bmpPixels(std::span<const std::uint8_t> file)
 {
     if (file.size() < bmpHeaderSize)
-        return false;
+        return std::nullopt;
     const std::uint8_t* in = file.data();
     if (in[0] != 'B' || in[1] != 'M')
-        return false;
+        return std::nullopt;
     const std::uint32_t pixelOffset = get32(in + 10);
     const std::uint32_t infoSize = get32(in + 14);
     const auto width = std::int64_t(std::int32_t(get32(in + 18)));
@@ -89,31 +89,51 @@ bool decodeBmpInto(std::span<const std::uint8_t> file, QImage& picture)
     const std::uint32_t compression = get32(in + 30);
 
     if (infoSize < 40 || infoSize > file.size() - 14)
-        return false;
+        return std::nullopt;
     if (pixelOffset < 14 + infoSize || pixelOffset > file.size())
-        return false;
+        return std::nullopt;
     if (planes != 1 || bitsPerPixel != 24 || compression != 0)
-        return false;
+        return std::nullopt;
     const bool topDown = signedHeight < 0;
     const std::int64_t height = topDown ? -signedHeight : signedHeight;
     if (!isAcceptablePictureSize(width, height))
-        return false;
+        return std::nullopt;
     const std::int64_t stride = bmpStride(width);
     if (stride * height > std::int64_t(file.size() - pixelOffset))
-        return false;
+        return std::nullopt;
 
-    if (picture.width() != width || picture.height() != height || picture.format() != pictureFormat) {
-        QImage fresh(int(width), int(height), pictureFormat);
+    const std::uint8_t* pixels = in + pixelOffset;
+    if (topDown)
+        return BitmapView {pixels, std::ptrdiff_t(stride), int(width), int(height)};
+    return BitmapView {pixels + stride * (height - 1), -std::ptrdiff_t(stride), int(width), int(height)};
+}
+
+QImage toImage(const BitmapView& view)
+{
+    if (view.isNull())
+        return {};
+    QImage picture(view.width, view.height, pictureFormat);
+    if (picture.isNull())
+        return {};
+    for (int y = 0; y < view.height; ++y)
+        std::memcpy(picture.scanLine(y), view.row(y), std::size_t(view.width) * 3);
+    return picture;
+}
+
+bool decodeBmpInto(std::span<const std::uint8_t> file, QImage& picture)
+{
+    const std::optional<BitmapView> view = bmpPixels(file);
+    if (!view)
+        return false;
+    if (picture.width() != view->width || picture.height() != view->height || picture.format() != pictureFormat) {
+        QImage fresh(view->width, view->height, pictureFormat);
         if (fresh.isNull())
             return false;
         picture = std::move(fresh);
     }
-    const std::size_t rowBytes = std::size_t(width) * 3;
-    const std::uint8_t* row = in + pixelOffset;
-    for (int i = 0; i < height; ++i, row += stride) {
-        const int y = topDown ? i : int(height) - 1 - i;
-        std::memcpy(picture.scanLine(y), row, rowBytes);
-    }
+    const std::size_t rowBytes = std::size_t(view->width) * 3;
+    for (int y = 0; y < view->height; ++y)
+        std::memcpy(picture.scanLine(y), view->row(y), rowBytes);
     return true;
 }
 

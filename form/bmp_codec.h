@@ -3,6 +3,7 @@
 // pixel blue, green, red, each row padded to a multiple of four bytes.
 #pragma once
 
+#include "form/bitmap_view.h"
 #include "form/byte_set.h"
 
 #include <QImage>
@@ -23,6 +24,13 @@ constexpr std::int64_t bmpStride(std::int64_t width)
 // A ByteSet holding a whole BMP file of `picture` (which is in the runtime's
 // picture format); null for a null picture.
 ByteSet encodeBmp(const QImage& picture);
+
+// The pixel rows of a 24-bit uncompressed BMP (bottom-up or top-down), read
+// in place: nullopt unless the header describes exactly the bytes present.
+std::optional<BitmapView> bmpPixels(std::span<const std::uint8_t> file);
+
+// A picture of its own with the view's pixels.
+QImage toImage(const BitmapView& view);
 
 // Decodes a 24-bit uncompressed BMP (bottom-up or top-down). Refuses, and
 // leaves `picture` as it was, on any header that does not describe exactly

@@ -9,6 +9,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
 namespace form {
 
 namespace {
@@ -52,40 +56,75 @@ bool PicBtn::writeBytesProperty(int index, const ByteSet& bytes)
         return false;
     Picture& picture = m_pictures[index - property::normalPicture];
     const std::span<const std::uint8_t> data = bytes.data();
-    picture.bytes.assign(data.begin(), data.end());
-    // Snapshots arrive again and again at the same size: decode into the
-    // bitmap already held, so a stroke does not allocate per move.
-    const std::span<const std::uint8_t> own(picture.bytes);
-    bool decoded = false;
-    if (own.size() >= 2 && own[0] == 'B' && own[1] == 'M') {
-        decoded = decodeBmpInto(own, picture.image);
-    } else if (auto jpeg = decodePicture(own)) {
-        picture.image = std::move(*jpeg);
-        decoded = true;
-    }
-    if (!decoded) {
-        picture.bytes.clear();
-        picture.image = QImage();
-    }
+    picture.decoded = QImage();
+    picture.pixels = {};
     m_shapeSource = nullptr;
+    if (const std::optional<BitmapView> rows = bmpPixels(data))
+        takeBmp(picture, data, *rows);
+    else
+        takeOtherPicture(picture, data);
     rebuildShape();
     update();
     return true;
 }
 
-const QImage& PicBtn::currentPicture() const
+void PicBtn::takeBmp(Picture& picture, std::span<const std::uint8_t> file, const BitmapView& rows)
 {
-    const auto pick = [this](Slot slot) -> const QImage* {
-        return m_pictures[slot].image.isNull() ? nullptr : &m_pictures[slot].image;
+    // Snapshots arrive again and again at the same size, so the vector's
+    // storage is reused rather than allocated per move.
+    picture.bytes.resize(file.size());
+    const std::ptrdiff_t rowsStart = std::min(rows.row(0), rows.row(rows.height - 1)) - file.data();
+    const std::size_t rowBytes = std::size_t(std::abs(rows.stride));
+    const std::size_t rowsEnd = std::size_t(rowsStart) + rowBytes * std::size_t(rows.height);
+    std::memcpy(picture.bytes.data(), file.data(), std::size_t(rowsStart));
+    std::memcpy(picture.bytes.data() + rowsEnd, file.data() + rowsEnd, file.size() - rowsEnd);
+    std::uint8_t* top = picture.bytes.data() + (rows.top - file.data());
+    picture.pixels = {top, rows.stride, rows.width, rows.height};
+
+    // The rows of the picture the shape comes from are copied and scanned
+    // in one pass; any other picture's rows are simply copied.
+    if (current() == &picture && m_transparent != defaultColour) {
+        setShape(&picture, opaqueRectsWhileCopying(rows, {top, rows.stride, rowBytes}, m_transparent));
+        return;
+    }
+    std::memcpy(picture.bytes.data() + rowsStart, file.data() + rowsStart, rowsEnd - std::size_t(rowsStart));
+}
+
+void PicBtn::takeOtherPicture(Picture& picture, std::span<const std::uint8_t> file)
+{
+    if (std::optional<QImage> decoded = decodePicture(file)) {
+        picture.bytes.assign(file.begin(), file.end());
+        picture.decoded = std::move(*decoded);
+        picture.pixels = BitmapView::of(picture.decoded);
+    } else {
+        picture.bytes.clear();
+    }
+}
+
+const PicBtn::Picture* PicBtn::current() const
+{
+    const auto pick = [this](Slot slot) -> const Picture* {
+        return m_pictures[slot].pixels.isNull() ? nullptr : &m_pictures[slot];
     };
-    const QImage* chosen = nullptr;
+    const Picture* chosen = nullptr;
     if (!isEnabled())
         chosen = pick(DisabledSlot);
     else if (m_state == State::Pressed)
         chosen = pick(PressedSlot);
     else if (m_state == State::Hover)
         chosen = pick(HoverSlot);
-    return chosen ? *chosen : m_pictures[NormalSlot].image;
+    return chosen ? chosen : pick(NormalSlot);
+}
+
+BitmapView PicBtn::currentPicture() const
+{
+    const Picture* picture = current();
+    return picture ? picture->pixels : BitmapView {};
+}
+
+QImage PicBtn::currentImage() const
+{
+    return toImage(currentPicture());
 }
 
 void PicBtn::setState(State state)
@@ -99,20 +138,26 @@ void PicBtn::setState(State state)
 
 void PicBtn::rebuildShape()
 {
-    const QImage& picture = currentPicture();
+    const Picture* picture = current();
     // The shape depends only on the picture shown and the transparent colour;
     // a state change that keeps the same picture keeps the same shape.
-    if (m_shapeSource == &picture && !picture.isNull())
+    if (picture && m_shapeSource == picture)
         return;
-    m_shapeSource = &picture;
-    if (m_transparent == defaultColour || picture.isNull()) {
+    if (m_transparent == defaultColour || !picture) {
+        m_shapeSource = picture;
         m_fullShape = true;
         m_shape = QRegion();
         clearMask();
         return;
     }
+    setShape(picture, opaqueRects(picture->pixels, m_transparent));
+}
+
+void PicBtn::setShape(const Picture* source, const std::vector<QRect>& opaque)
+{
+    m_shapeSource = source;
     m_fullShape = false;
-    m_shape = regionFromBands(opaqueRects(picture, m_transparent));
+    m_shape = regionFromBands(opaque);
     setMask(m_shape.isEmpty() ? nothingOfTheButton : m_shape);
 }
 
@@ -161,7 +206,7 @@ void PicBtn::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::black);
-    const QImage& picture = currentPicture();
+    const QImage picture = currentImage();
     if (!picture.isNull())
         painter.drawImage(event->rect().topLeft(), picture, event->rect());
 }

@@ -3,6 +3,7 @@
 // pointer input over it goes to whatever lies beneath.
 #pragma once
 
+#include "form/bitmap_view.h"
 #include "form/colour.h"
 #include "form/control.h"
 
@@ -10,6 +11,7 @@
 #include <QRegion>
 #include <QWidget>
 
+#include <span>
 #include <vector>
 
 namespace form {
@@ -31,8 +33,10 @@ public:
     void handlePointer(const PointerInput& input) override;
 
     State state() const { return m_state; }
-    // The picture shown in the current state; null if none is set.
-    const QImage& currentPicture() const;
+    // The pixels shown in the current state; null if no picture is set.
+    BitmapView currentPicture() const;
+    // The same as a picture of its own, for painting and for looking at.
+    QImage currentImage() const;
     // The shape: the whole rectangle when it is not cut out at all.
     bool hasFullShape() const { return m_fullShape; }
     const QRegion& shape() const { return m_shape; }
@@ -42,19 +46,28 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // The button's own copy of the bytes it was given, and their pixels. A
+    // BMP is read where it lies in `bytes`: its rows already are the bitmap,
+    // so decoding one is a header check rather than another copy. A JPEG is
+    // decoded into `decoded`.
     struct Picture {
         std::vector<std::uint8_t> bytes;
-        QImage image;
+        QImage decoded;
+        BitmapView pixels;
     };
     enum Slot { NormalSlot, HoverSlot, PressedSlot, DisabledSlot, SlotCount };
 
     void setState(State state);
     void rebuildShape();
+    void setShape(const Picture* source, const std::vector<QRect>& opaque);
+    const Picture* current() const;
+    void takeBmp(Picture& picture, std::span<const std::uint8_t> file, const BitmapView& rows);
+    void takeOtherPicture(Picture& picture, std::span<const std::uint8_t> file);
 
     Picture m_pictures[SlotCount];
     Colour m_transparent;
     State m_state = State::Normal;
-    const QImage* m_shapeSource = nullptr; // the picture the shape was built from
+    const Picture* m_shapeSource = nullptr; // the picture the shape was built from
     bool m_fullShape = true;
     QRegion m_shape;
 };

@@ -9,6 +9,10 @@
 
 #include <algorithm>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace form {
 
 namespace {
@@ -45,6 +49,14 @@ bool bind(std::span<const EventBinding> events, const Bindings& bindings, std::v
 Runtime::Runtime()
 {
     currentRuntime = this;
+#if defined(__GLIBC__)
+    // Every move of a stroke allocates a snapshot of about 736 KB and frees
+    // the previous one. Left to its defaults glibc maps such blocks straight
+    // from the kernel, or trims them off the heap, and each move pays for
+    // fresh zeroed pages; kept in the heap, the freed block is simply reused.
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 128 << 20);
+#endif
     setFatalErrorListener([this] { m_dispatchEnabled = false; });
 }
 

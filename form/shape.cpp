@@ -6,7 +6,7 @@
 #include <cstring>
 
 #if defined(__SSE2__)
-#include <emmintrin.h>
+#include <immintrin.h>
 #endif
 
 namespace form {
@@ -19,91 +19,170 @@ struct Run {
     bool operator==(const Run&) const = default;
 };
 
+// Bit 3i of a block's match mask stands for pixel i of a 16-pixel block.
+constexpr std::uint64_t pixelStarts = 0x249249249249ULL;
+
+// Follows one row from left to right, turning the pixels where transparency
+// changes into runs of opaque pixels.
+class RunBuilder {
+public:
+    explicit RunBuilder(std::vector<Run>& runs) : m_runs(&runs) {}
+
+    bool previousTransparent() const { return m_previousTransparent; }
+
+    // `equal` has bit b set when byte b of a 16-pixel block starting at x
+    // equals the key's byte in that place.
+    void block16(std::uint64_t equal, int x)
+    {
+        const std::uint64_t transparent = equal & equal >> 1 & equal >> 2 & pixelStarts;
+        const std::uint64_t before = (transparent << 3 | std::uint64_t(m_previousTransparent)) & pixelStarts;
+        for (std::uint64_t changes = transparent ^ before; changes; changes &= changes - 1) {
+            const int bit = __builtin_ctzll(changes);
+            pixel(x + bit / 3, (transparent >> bit & 1) != 0);
+        }
+        m_previousTransparent = (transparent >> 45 & 1) != 0;
+    }
+
+    void pixel(int x, bool transparent)
+    {
+        if (transparent && !m_previousTransparent)
+            m_runs->push_back({m_runStart, x});
+        else if (!transparent && m_previousTransparent)
+            m_runStart = x;
+        m_previousTransparent = transparent;
+    }
+
+    void finish(int width)
+    {
+        if (!m_previousTransparent)
+            m_runs->push_back({m_runStart, width});
+    }
+
+private:
+    std::vector<Run>* m_runs;
+    // Pixel -1 counts as transparent, so an opaque pixel 0 starts a run.
+    bool m_previousTransparent = true;
+    int m_runStart = 0;
+};
+
+// The key repeated over 96 bytes: 32 whole pixels, so it stays in phase.
+struct KeyPattern {
+    alignas(32) std::uint8_t bytes[96];
+    explicit KeyPattern(const std::uint8_t key[3])
+    {
+        for (int i = 0; i < 96; ++i)
+            bytes[i] = key[i % 3];
+    }
+};
+
+// Scans whole blocks from pixel `from` on; returns the first pixel left over.
+using RowScan = int (*)(const std::uint8_t* row, int from, int width, const KeyPattern& key, RunBuilder& runs);
+
+#if defined(__SSE2__)
+// Most blocks are wholly opaque (no byte agrees with the key) or wholly
+// transparent (every byte does); those are settled without a per-pixel look.
+int scanSse2(const std::uint8_t* row, int from, int width, const KeyPattern& key, RunBuilder& builder)
+{
+    // A local copy whose address never escapes stays in registers.
+    RunBuilder runs = builder;
+    const auto* pattern = reinterpret_cast<const __m128i*>(key.bytes);
+    const __m128i key0 = _mm_load_si128(pattern);
+    const __m128i key1 = _mm_load_si128(pattern + 1);
+    const __m128i key2 = _mm_load_si128(pattern + 2);
+    int x = from;
+    for (; x + 16 <= width; x += 16) {
+        const auto* p = reinterpret_cast<const __m128i*>(row + 3 * x);
+        const __m128i match0 = _mm_cmpeq_epi8(_mm_loadu_si128(p), key0);
+        const __m128i match1 = _mm_cmpeq_epi8(_mm_loadu_si128(p + 1), key1);
+        const __m128i match2 = _mm_cmpeq_epi8(_mm_loadu_si128(p + 2), key2);
+        if (!runs.previousTransparent() && _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(match0, match1), match2)) == 0)
+            continue;
+        if (runs.previousTransparent()
+            && _mm_movemask_epi8(_mm_and_si128(_mm_and_si128(match0, match1), match2)) == 0xFFFF)
+            continue;
+        runs.block16(std::uint64_t(std::uint32_t(_mm_movemask_epi8(match0)))
+                         | std::uint64_t(std::uint32_t(_mm_movemask_epi8(match1))) << 16
+                         | std::uint64_t(std::uint32_t(_mm_movemask_epi8(match2))) << 32,
+                     x);
+    }
+    builder = runs;
+    return x;
+}
+
+// The same with 32 pixels a step, for processors that have AVX2.
+__attribute__((target("avx2"))) int scanAvx2(const std::uint8_t* row, int from, int width,
+                                             const KeyPattern& key, RunBuilder& builder)
+{
+    RunBuilder runs = builder;
+    const auto* pattern = reinterpret_cast<const __m256i*>(key.bytes);
+    const __m256i key0 = _mm256_load_si256(pattern);
+    const __m256i key1 = _mm256_load_si256(pattern + 1);
+    const __m256i key2 = _mm256_load_si256(pattern + 2);
+    int x = from;
+    for (; x + 32 <= width; x += 32) {
+        const auto* p = reinterpret_cast<const __m256i*>(row + 3 * x);
+        const __m256i match0 = _mm256_cmpeq_epi8(_mm256_loadu_si256(p), key0);
+        const __m256i match1 = _mm256_cmpeq_epi8(_mm256_loadu_si256(p + 1), key1);
+        const __m256i match2 = _mm256_cmpeq_epi8(_mm256_loadu_si256(p + 2), key2);
+        if (!runs.previousTransparent()
+            && _mm256_movemask_epi8(_mm256_or_si256(_mm256_or_si256(match0, match1), match2)) == 0)
+            continue;
+        if (runs.previousTransparent()
+            && _mm256_movemask_epi8(_mm256_and_si256(_mm256_and_si256(match0, match1), match2)) == -1)
+            continue;
+        const auto m0 = std::uint64_t(std::uint32_t(_mm256_movemask_epi8(match0)));
+        const auto m1 = std::uint64_t(std::uint32_t(_mm256_movemask_epi8(match1)));
+        const auto m2 = std::uint64_t(std::uint32_t(_mm256_movemask_epi8(match2)));
+        runs.block16(m0 | (m1 & 0xFFFF) << 32, x);
+        runs.block16(m1 >> 16 | m2 << 16, x + 16);
+    }
+    builder = runs;
+    return scanSse2(row, x, width, key, builder);
+}
+#endif
+
+RowScan fastestRowScan()
+{
+#if defined(__SSE2__)
+    return __builtin_cpu_supports("avx2") ? scanAvx2 : scanSse2;
+#else
+    return [](const std::uint8_t*, int from, int, const KeyPattern&, RunBuilder&) { return from; };
+#endif
+}
+
 // Appends the opaque runs of one BGR888 row.
 class RowScanner {
 public:
     explicit RowScanner(Colour transparent)
         : m_key {std::uint8_t(transparent >> 16), std::uint8_t(transparent >> 8), std::uint8_t(transparent)}
+        , m_pattern(m_key)
+        , m_wide(fastestRowScan())
     {
-#if defined(__SSE2__)
-        // 48 bytes are 16 whole pixels, so three 16-byte patterns repeat the key in phase.
-        alignas(16) std::uint8_t pattern[48];
-        for (int i = 0; i < 48; ++i)
-            pattern[i] = m_key[i % 3];
-        for (int i = 0; i < 3; ++i)
-            m_pattern[i] = _mm_load_si128(reinterpret_cast<const __m128i*>(pattern + 16 * i));
-#endif
     }
 
     void scan(const std::uint8_t* row, int width, std::vector<Run>& runs) const
     {
-        int runStart = -1;
-        int x = 0;
-#if defined(__SSE2__)
-        // Bit 3i of `transparent` is set when pixel i of the block matches the key.
-        constexpr std::uint64_t pixelStarts = 0x249249249249ULL;
-        for (; x + 16 <= width; x += 16) {
+        RunBuilder builder(runs);
+        for (int x = m_wide(row, 0, width, m_pattern, builder); x < width; ++x) {
             const std::uint8_t* p = row + 3 * x;
-            const std::uint64_t equal = block16(p, 0) | block16(p, 1) << 16 | block16(p, 2) << 32;
-            const std::uint64_t transparent = equal & equal >> 1 & equal >> 2 & pixelStarts;
-            if (transparent == 0) {
-                if (runStart < 0)
-                    runStart = x;
-                continue;
-            }
-            if (transparent == pixelStarts) {
-                close(runs, runStart, x);
-                continue;
-            }
-            for (int i = 0; i < 16; ++i)
-                step(runs, runStart, x + i, (transparent >> (3 * i) & 1) != 0);
+            builder.pixel(x, p[0] == m_key[0] && p[1] == m_key[1] && p[2] == m_key[2]);
         }
-#endif
-        for (; x < width; ++x) {
-            const std::uint8_t* p = row + 3 * x;
-            step(runs, runStart, x, p[0] == m_key[0] && p[1] == m_key[1] && p[2] == m_key[2]);
-        }
-        close(runs, runStart, width);
+        builder.finish(width);
     }
 
 private:
-#if defined(__SSE2__)
-    std::uint64_t block16(const std::uint8_t* p, int i) const
-    {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
-        return std::uint64_t(std::uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, m_pattern[i]))));
-    }
-    __m128i m_pattern[3];
-#endif
-
-    static void step(std::vector<Run>& runs, int& runStart, int x, bool transparent)
-    {
-        if (transparent)
-            close(runs, runStart, x);
-        else if (runStart < 0)
-            runStart = x;
-    }
-
-    static void close(std::vector<Run>& runs, int& runStart, int x)
-    {
-        if (runStart >= 0)
-            runs.push_back({runStart, x});
-        runStart = -1;
-    }
-
     std::uint8_t m_key[3]; // blue, green, red: the order BGR888 stores them
+    KeyPattern m_pattern;
+    RowScan m_wide;
 };
 
 } // namespace
 
-std::vector<QRect> opaqueRects(const QImage& picture, Colour transparent)
+// Scans rows 0 .. height - 1 top-down; rowAt(y) gives each row's pixels.
+template <typename RowAt>
+std::vector<QRect> scanRows(int width, int height, Colour transparent, RowAt rowAt)
 {
     std::vector<QRect> rects;
-    if (picture.isNull())
-        return rects;
-    const QImage converted = picture.format() == pictureFormat ? QImage() : picture.convertToFormat(pictureFormat);
-    const QImage& pixels = converted.isNull() ? picture : converted;
-
     const RowScanner scanner(transparent);
     std::vector<Run> previous;
     std::vector<Run> current;
@@ -112,17 +191,45 @@ std::vector<QRect> opaqueRects(const QImage& picture, Colour transparent)
         for (const Run& run : previous)
             rects.emplace_back(run.begin, bandTop, run.end - run.begin, bandBottom - bandTop);
     };
-    for (int y = 0; y < pixels.height(); ++y) {
+    for (int y = 0; y < height; ++y) {
         current.clear();
-        scanner.scan(pixels.constScanLine(y), pixels.width(), current);
+        scanner.scan(rowAt(y), width, current);
         if (y > 0 && current == previous)
             continue;
         flushBand(y);
         previous.swap(current);
         bandTop = y;
     }
-    flushBand(pixels.height());
+    flushBand(height);
     return rects;
+}
+
+std::vector<QRect> opaqueRects(const BitmapView& picture, Colour transparent)
+{
+    if (picture.isNull())
+        return {};
+    return scanRows(picture.width, picture.height, transparent, [&](int y) { return picture.row(y); });
+}
+
+std::vector<QRect> opaqueRectsWhileCopying(const BitmapView& source, const WritableRows& target, Colour transparent)
+{
+    if (source.isNull())
+        return {};
+    return scanRows(source.width, source.height, transparent, [&](int y) {
+        std::uint8_t* row = target.top + target.stride * y;
+        std::memcpy(row, source.row(y), target.rowBytes);
+        return row;
+    });
+}
+
+std::vector<QRect> opaqueRects(const QImage& picture, Colour transparent)
+{
+    if (picture.isNull())
+        return {};
+    if (picture.format() == pictureFormat)
+        return opaqueRects(BitmapView::of(picture), transparent);
+    const QImage converted = picture.convertToFormat(pictureFormat);
+    return opaqueRects(BitmapView::of(converted), transparent);
 }
 
 QRegion regionFromBands(const std::vector<QRect>& rects)

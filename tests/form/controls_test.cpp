@@ -210,6 +210,7 @@ TEST_F(ControlsTest, PictureButtonShapeEdgeCases)
     form::writeProperty(testWindow, testPicBtn, form::property::transparentColour, 0);
     form::writePictureProperty(testWindow, testPicBtn, normalPicture, form::ByteSet());
     EXPECT_TRUE(picBtn().currentPicture().isNull());
+    EXPECT_TRUE(picBtn().currentImage().isNull());
     EXPECT_TRUE(picBtn().hasFullShape());
 }
 
@@ -233,7 +234,7 @@ TEST_F(ControlsTest, PictureButtonKeepsItsOwnCopy)
         form::freeByteSet(file);
     }
     EXPECT_EQ(form::liveByteSetCount(), before);
-    EXPECT_EQ(picBtn().currentPicture().pixelColor(0, 0), QColor(Qt::white));
+    EXPECT_EQ(picBtn().currentImage().pixelColor(0, 0), QColor(Qt::white));
 }
 
 TEST_F(ControlsTest, PictureButtonPaintsBlackThenItsPicture)

@@ -101,3 +101,21 @@ TEST(Shape, IdenticalRowsShareOneBand)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Shape, CopyingWhileScanningCopiesEveryRowAndFindsTheSameShape)
+{
+    QImage picture = testing_support::filledPicture(37, 9, QColor(5, 6, 7));
+    for (int y = 2; y < 6; ++y)
+        for (int x = 3 + y; x < 30; x += 4)
+            picture.setPixelColor(x, y, Qt::black);
+    QImage target(picture.size(), form::pictureFormat);
+    target.fill(Qt::red);
+    const form::WritableRows rows {target.bits(), std::ptrdiff_t(target.bytesPerLine()), std::size_t(37 * 3)};
+    const auto copied = form::opaqueRectsWhileCopying(form::BitmapView::of(picture), rows, 0);
+    EXPECT_EQ(target, picture);
+    EXPECT_EQ(copied, form::opaqueRects(picture, 0));
+}
+
+} // namespace
