@@ -29,13 +29,17 @@ void showBoxDefault(const std::string& title, const std::string& text)
 
 std::string fatalErrorText(const std::string& message)
 {
-    return "运行时出错!\r\n\r\n错误信息：" + message + "\r\n";
+    std::string text = "运行时出错!\r\n\r\n错误信息：";
+    text.append(message).append("\r\n");
+    return text;
 }
 
 std::string allocationFailureMessage(std::size_t bytes)
 {
     // The count is printed as the runtime's int32 would print it.
-    return "分配 " + std::to_string(static_cast<long long>(bytes)) + " 字节内存失败!";
+    std::string message = "分配 ";
+    message.append(std::to_string(static_cast<long long>(bytes))).append(" 字节内存失败!");
+    return message;
 }
 
 void fatalError(const std::string& message)

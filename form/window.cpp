@@ -9,6 +9,7 @@
 #include "form/runtime.h"
 #include "form/timer_unit.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -18,6 +19,16 @@
 namespace form {
 
 namespace {
+
+// The desktop's default GUI font is an 11-pixel sans serif; the CJK family
+// comes first so that Chinese captions and Latin ones share one face.
+QFont defaultGuiFont()
+{
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), font.family()});
+    font.setPixelSize(11);
+    return font;
+}
 
 Control* createControl(Runtime& runtime, WindowId window, const ControlForm& form, QWidget* parent)
 {
@@ -53,6 +64,7 @@ Window::Window(Runtime& runtime, const WindowForm& form, const std::vector<std::
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QString::fromUtf8(form.title.data(), qsizetype(form.title.size())));
     setCursor(Qt::ArrowCursor);
+    setFont(defaultGuiFont());
     setFixedSize(outerSize());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(centredPosition(screen->geometry().size(), outerSize()));

@@ -134,7 +134,7 @@ TEST_F(VelquinTest, HintAppearsOnceAndBlocksInputUntilDismissed)
     const auto hint = x->waitForWindow(hintTitle, 10s);
     ASSERT_TRUE(hint.has_value());
     EXPECT_GE(std::chrono::steady_clock::now() - started, 400ms);
-    saveScreenshot(x->grab(QRect(0, 0, 1024, 768)), "hint.png");
+    saveScreenshot(shot(), "hint.png");
 
     // While the box is open a drag over the picture (below the box, which is
     // centred on the screen) changes nothing.
@@ -159,7 +159,6 @@ TEST_F(VelquinTest, DragRevealsTheHiddenPictureAlongThePath)
         EXPECT_TRUE(showsHidden(p));
     for (QPoint p : {QPoint(150, 400), QPoint(100, 200), QPoint(200, 200), QPoint(145, 189), QPoint(300, 100)})
         EXPECT_TRUE(showsCover(p));
-    saveScreenshot(shot(), "revealed.png");
 
     // Pressing on an opaque pixel shows the discs in black again.
     x->moveTo(screen({250, 500}));
@@ -167,6 +166,26 @@ TEST_F(VelquinTest, DragRevealsTheHiddenPictureAlongThePath)
     EXPECT_TRUE(showsBlack({145, 200}));
     x->release();
     EXPECT_TRUE(showsHidden({145, 200}));
+}
+
+TEST_F(VelquinTest, ScribbleOverTheCatRevealsThePartyBeneath)
+{
+    start();
+    dismissHint();
+    // A zig-zag scribble over the cat, the cake and the fireworks above them.
+    std::vector<QPoint> path;
+    for (int row = 0; row < 12; ++row) {
+        const int y = 250 + row * 16;
+        for (int step = 0; step <= 26; ++step) {
+            const int x = 30 + step * 10;
+            path.push_back({row % 2 ? 290 - (x - 30) : x, y});
+        }
+    }
+    smear(path);
+    for (QPoint p : {QPoint(150, 394), QPoint(60, 250), QPoint(280, 426)})
+        EXPECT_TRUE(showsHidden(p));
+    EXPECT_TRUE(showsCover({150, 600}));
+    saveScreenshot(shot(), "revealed.png");
 }
 
 TEST_F(VelquinTest, ReleaseOutsideTheWindowEndsTheStroke)
