@@ -1,6 +1,7 @@
 #include "form/pic_btn.h"
 
 #include "form/bmp_codec.h"
+#include "form/fatal_error.h"
 #include "form/picture.h"
 #include "form/runtime.h"
 #include "form/shape.h"
@@ -12,6 +13,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <new>
+#include <stdexcept>
 
 namespace form {
 
@@ -20,6 +23,19 @@ namespace {
 // A region that holds no pixel of the button. QWidget treats an empty mask as
 // "no mask", so an all-transparent picture is cut out with this instead.
 const QRegion nothingOfTheButton(-1, -1, 1, 1);
+
+// Running out of memory for the button's own copy is the runtime's fatal
+// error, reported with the size, like every other allocation it makes.
+void resizeOrFail(std::vector<std::uint8_t>& bytes, std::size_t size)
+{
+    try {
+        bytes.resize(size);
+    } catch (const std::bad_alloc&) {
+        fatalAllocationFailure(size);
+    } catch (const std::length_error&) {
+        fatalAllocationFailure(size);
+    }
+}
 
 } // namespace
 
@@ -72,7 +88,7 @@ void PicBtn::takeBmp(Picture& picture, std::span<const std::uint8_t> file, const
 {
     // Snapshots arrive again and again at the same size, so the vector's
     // storage is reused rather than allocated per move.
-    picture.bytes.resize(file.size());
+    resizeOrFail(picture.bytes, file.size());
     const std::ptrdiff_t rowsStart = std::min(rows.row(0), rows.row(rows.height - 1)) - file.data();
     const std::size_t rowBytes = std::size_t(std::abs(rows.stride));
     const std::size_t rowsEnd = std::size_t(rowsStart) + rowBytes * std::size_t(rows.height);
@@ -93,7 +109,8 @@ void PicBtn::takeBmp(Picture& picture, std::span<const std::uint8_t> file, const
 void PicBtn::takeOtherPicture(Picture& picture, std::span<const std::uint8_t> file)
 {
     if (std::optional<QImage> decoded = decodePicture(file)) {
-        picture.bytes.assign(file.begin(), file.end());
+        resizeOrFail(picture.bytes, file.size());
+        std::copy(file.begin(), file.end(), picture.bytes.begin());
         picture.decoded = std::move(*decoded);
         picture.pixels = BitmapView::of(picture.decoded);
     } else {

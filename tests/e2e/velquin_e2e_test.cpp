@@ -188,6 +188,34 @@ TEST_F(VelquinTest, ScribbleOverTheCatRevealsThePartyBeneath)
     saveScreenshot(shot(), "revealed.png");
 }
 
+TEST_F(VelquinTest, CreditLinkTurnsDarkBlueUnderThePointer)
+{
+    start();
+    dismissHint();
+    const QRect link(screen({80, 5}), QSize(180, 16));
+    const auto count = [](const QImage& picture, QColor colour) {
+        int n = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                n += picture.pixelColor(x, y) == colour;
+        return n;
+    };
+    // The text is antialiased: only the glyphs' solid cores carry the exact colour.
+    const QColor normal(0, 0, 255);
+    const QColor hover(10, 36, 106);
+    x->moveTo(screen({300, 600}));
+    QImage shown = x->grabUntil(link, [&](const QImage& p) { return count(p, normal) > 3; }, 3s);
+    EXPECT_GT(count(shown, normal), 3);
+    EXPECT_EQ(count(shown, hover), 0);
+    x->moveTo(screen({170, 12}));
+    shown = x->grabUntil(link, [&](const QImage& p) { return count(p, hover) > 3; }, 3s);
+    EXPECT_GT(count(shown, hover), 3);
+    EXPECT_EQ(count(shown, normal), 0);
+    x->moveTo(screen({170, 200}));
+    shown = x->grabUntil(link, [&](const QImage& p) { return count(p, normal) > 3; }, 3s);
+    EXPECT_GT(count(shown, normal), 3);
+}
+
 TEST_F(VelquinTest, ReleaseOutsideTheWindowEndsTheStroke)
 {
     start();
