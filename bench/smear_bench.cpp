@@ -2,12 +2,12 @@
 // snapshotted into a new ByteSet, the previous one freed, the new one copied,
 // decoded and cut into the picture button's shape. Run with ./dev bench.
 #include "assets/constant_pool.h"
+#include "form/bmp_codec.h"
 #include "form/operations.h"
 #include "form/pic_btn.h"
 #include "form/runtime.h"
 #include "form/shape.h"
 #include "form/start_window_form.h"
-#include "form/bmp_codec.h"
 #include "reveal/handlers.h"
 #include "reveal/state.h"
 
@@ -70,6 +70,15 @@ struct ZigZag {
     }
 };
 
+// The pointer moves `moves` times along the path while a stroke is on.
+void smear(ZigZag& path, int moves)
+{
+    for (int i = 0; i < moves; ++i) {
+        const QPoint p = path.next();
+        reveal::onCanvasMouseMoved(p.x(), p.y(), 0);
+    }
+}
+
 void BM_SmearMove(benchmark::State& state)
 {
     Program program;
@@ -98,10 +107,7 @@ void BM_ShapeFromPicture(benchmark::State& state)
     Program program;
     reveal::isSmearing = 1;
     ZigZag path {354, 692};
-    for (int i = 0; i < 2000; ++i) {
-        const QPoint p = path.next();
-        reveal::onCanvasMouseMoved(p.x(), p.y(), 0);
-    }
+    smear(path, 2000);
     const QImage picture = *form::decodeBmp(reveal::revealSnapshot.data());
     for (auto _ : state) {
         const QRegion shape = form::regionFromBands(form::opaqueRects(picture, 0));
@@ -143,15 +149,9 @@ void BM_LongStrokePeakMemory(benchmark::State& state)
         Program program;
         reveal::isSmearing = 1;
         ZigZag path {354, 692};
-        for (int i = 0; i < 1000; ++i) {
-            const QPoint p = path.next();
-            reveal::onCanvasMouseMoved(p.x(), p.y(), 0);
-        }
+        smear(path, 1000);
         const std::int64_t early = peakResidentKiB();
-        for (int i = 0; i < 99000; ++i) {
-            const QPoint p = path.next();
-            reveal::onCanvasMouseMoved(p.x(), p.y(), 0);
-        }
+        smear(path, 99000);
         const std::int64_t late = peakResidentKiB();
         state.counters["peak_after_1k_KiB"] = double(early);
         state.counters["peak_after_100k_KiB"] = double(late);
