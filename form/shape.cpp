@@ -75,13 +75,16 @@ struct KeyPattern {
     }
 };
 
-// Scans whole blocks from pixel `from` on; returns the first pixel left over.
-using RowScan = int (*)(const std::uint8_t* row, int from, int width, const KeyPattern& key, RunBuilder& runs);
+// Scans whole blocks from pixel `from` on and, when `copy` is not null,
+// stores each block there as it goes; returns the first pixel left over.
+using RowScan = int (*)(const std::uint8_t* row, std::uint8_t* copy, int from, int width, const KeyPattern& key,
+                        RunBuilder& runs);
 
 #if defined(__SSE2__)
 // Most blocks are wholly opaque (no byte agrees with the key) or wholly
 // transparent (every byte does); those are settled without a per-pixel look.
-int scanSse2(const std::uint8_t* row, int from, int width, const KeyPattern& key, RunBuilder& builder)
+int scanSse2(const std::uint8_t* row, std::uint8_t* copy, int from, int width, const KeyPattern& key,
+             RunBuilder& builder)
 {
     // A local copy whose address never escapes stays in registers.
     RunBuilder runs = builder;
@@ -92,9 +95,18 @@ int scanSse2(const std::uint8_t* row, int from, int width, const KeyPattern& key
     int x = from;
     for (; x + 16 <= width; x += 16) {
         const auto* p = reinterpret_cast<const __m128i*>(row + 3 * x);
-        const __m128i match0 = _mm_cmpeq_epi8(_mm_loadu_si128(p), key0);
-        const __m128i match1 = _mm_cmpeq_epi8(_mm_loadu_si128(p + 1), key1);
-        const __m128i match2 = _mm_cmpeq_epi8(_mm_loadu_si128(p + 2), key2);
+        const __m128i bytes0 = _mm_loadu_si128(p);
+        const __m128i bytes1 = _mm_loadu_si128(p + 1);
+        const __m128i bytes2 = _mm_loadu_si128(p + 2);
+        if (copy) {
+            auto* q = reinterpret_cast<__m128i*>(copy + 3 * x);
+            _mm_storeu_si128(q, bytes0);
+            _mm_storeu_si128(q + 1, bytes1);
+            _mm_storeu_si128(q + 2, bytes2);
+        }
+        const __m128i match0 = _mm_cmpeq_epi8(bytes0, key0);
+        const __m128i match1 = _mm_cmpeq_epi8(bytes1, key1);
+        const __m128i match2 = _mm_cmpeq_epi8(bytes2, key2);
         if (!runs.previousTransparent() && _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(match0, match1), match2)) == 0)
             continue;
         if (runs.previousTransparent()
@@ -110,7 +122,7 @@ int scanSse2(const std::uint8_t* row, int from, int width, const KeyPattern& key
 }
 
 // The same with 32 pixels a step, for processors that have AVX2.
-__attribute__((target("avx2"))) int scanAvx2(const std::uint8_t* row, int from, int width,
+__attribute__((target("avx2"))) int scanAvx2(const std::uint8_t* row, std::uint8_t* copy, int from, int width,
                                              const KeyPattern& key, RunBuilder& builder)
 {
     RunBuilder runs = builder;
@@ -121,9 +133,18 @@ __attribute__((target("avx2"))) int scanAvx2(const std::uint8_t* row, int from, 
     int x = from;
     for (; x + 32 <= width; x += 32) {
         const auto* p = reinterpret_cast<const __m256i*>(row + 3 * x);
-        const __m256i match0 = _mm256_cmpeq_epi8(_mm256_loadu_si256(p), key0);
-        const __m256i match1 = _mm256_cmpeq_epi8(_mm256_loadu_si256(p + 1), key1);
-        const __m256i match2 = _mm256_cmpeq_epi8(_mm256_loadu_si256(p + 2), key2);
+        const __m256i bytes0 = _mm256_loadu_si256(p);
+        const __m256i bytes1 = _mm256_loadu_si256(p + 1);
+        const __m256i bytes2 = _mm256_loadu_si256(p + 2);
+        if (copy) {
+            auto* q = reinterpret_cast<__m256i*>(copy + 3 * x);
+            _mm256_storeu_si256(q, bytes0);
+            _mm256_storeu_si256(q + 1, bytes1);
+            _mm256_storeu_si256(q + 2, bytes2);
+        }
+        const __m256i match0 = _mm256_cmpeq_epi8(bytes0, key0);
+        const __m256i match1 = _mm256_cmpeq_epi8(bytes1, key1);
+        const __m256i match2 = _mm256_cmpeq_epi8(bytes2, key2);
         if (!runs.previousTransparent()
             && _mm256_movemask_epi8(_mm256_or_si256(_mm256_or_si256(match0, match1), match2)) == 0)
             continue;
@@ -137,7 +158,7 @@ __attribute__((target("avx2"))) int scanAvx2(const std::uint8_t* row, int from, 
         runs.block16(m1 >> 16 | m2 << 16, x + 16);
     }
     builder = runs;
-    return scanSse2(row, x, width, key, builder);
+    return scanSse2(row, copy, x, width, key, builder);
 }
 #endif
 
@@ -146,7 +167,7 @@ RowScan fastestRowScan()
 #if defined(__SSE2__)
     return __builtin_cpu_supports("avx2") ? scanAvx2 : scanSse2;
 #else
-    return [](const std::uint8_t*, int from, int, const KeyPattern&, RunBuilder&) { return from; };
+    return [](const std::uint8_t*, std::uint8_t*, int from, int, const KeyPattern&, RunBuilder&) { return from; };
 #endif
 }
 
@@ -160,14 +181,19 @@ public:
     {
     }
 
-    void scan(const std::uint8_t* row, int width, std::vector<Run>& runs) const
+    // With `copy`, the row's first `rowBytes` bytes are also copied there.
+    void scan(const std::uint8_t* row, int width, std::vector<Run>& runs, std::uint8_t* copy = nullptr,
+              std::size_t rowBytes = 0) const
     {
         RunBuilder builder(runs);
-        for (int x = m_wide(row, 0, width, m_pattern, builder); x < width; ++x) {
+        const int blocksEnd = m_wide(row, copy, 0, width, m_pattern, builder);
+        for (int x = blocksEnd; x < width; ++x) {
             const std::uint8_t* p = row + 3 * x;
             builder.pixel(x, p[0] == m_key[0] && p[1] == m_key[1] && p[2] == m_key[2]);
         }
         builder.finish(width);
+        if (copy && rowBytes > std::size_t(3 * blocksEnd))
+            std::memcpy(copy + 3 * blocksEnd, row + 3 * blocksEnd, rowBytes - std::size_t(3 * blocksEnd));
     }
 
 private:
@@ -178,9 +204,9 @@ private:
 
 } // namespace
 
-// Scans rows 0 .. height - 1 top-down; rowAt(y) gives each row's pixels.
-template <typename RowAt>
-std::vector<QRect> scanRows(int width, int height, Colour transparent, RowAt rowAt)
+// Scans rows 0 .. height - 1 top-down; scanRow(scanner, y, runs) scans row y.
+template <typename ScanRow>
+std::vector<QRect> scanRows(int height, Colour transparent, ScanRow scanRow)
 {
     std::vector<QRect> rects;
     const RowScanner scanner(transparent);
@@ -193,7 +219,7 @@ std::vector<QRect> scanRows(int width, int height, Colour transparent, RowAt row
     };
     for (int y = 0; y < height; ++y) {
         current.clear();
-        scanner.scan(rowAt(y), width, current);
+        scanRow(scanner, y, current);
         if (y > 0 && current == previous)
             continue;
         flushBand(y);
@@ -208,17 +234,17 @@ std::vector<QRect> opaqueRects(const BitmapView& picture, Colour transparent)
 {
     if (picture.isNull())
         return {};
-    return scanRows(picture.width, picture.height, transparent, [&](int y) { return picture.row(y); });
+    return scanRows(picture.height, transparent, [&](const RowScanner& scanner, int y, std::vector<Run>& runs) {
+        scanner.scan(picture.row(y), picture.width, runs);
+    });
 }
 
 std::vector<QRect> opaqueRectsWhileCopying(const BitmapView& source, const WritableRows& target, Colour transparent)
 {
     if (source.isNull())
         return {};
-    return scanRows(source.width, source.height, transparent, [&](int y) {
-        std::uint8_t* row = target.top + target.stride * y;
-        std::memcpy(row, source.row(y), target.rowBytes);
-        return row;
+    return scanRows(source.height, transparent, [&](const RowScanner& scanner, int y, std::vector<Run>& runs) {
+        scanner.scan(source.row(y), source.width, runs, target.top + target.stride * y, target.rowBytes);
     });
 }
 

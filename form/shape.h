@@ -31,9 +31,9 @@ struct WritableRows {
     std::size_t rowBytes;
 };
 
-// The same shape, for a picture that is being copied: each row is copied and
-// then scanned in its new place while it is still in the cache, so copying
-// and scanning read the source once.
+// The same shape, for a picture that is being copied: each block of pixels
+// is stored to its new place as it is scanned, so copying and scanning read
+// the source once.
 std::vector<QRect> opaqueRectsWhileCopying(const BitmapView& source, const WritableRows& target, Colour transparent);
 
 QRegion regionFromBands(const std::vector<QRect>& rects);

@@ -106,16 +106,21 @@ namespace {
 
 TEST(Shape, CopyingWhileScanningCopiesEveryRowAndFindsTheSameShape)
 {
-    QImage picture = testing_support::filledPicture(37, 9, QColor(5, 6, 7));
-    for (int y = 2; y < 6; ++y)
-        for (int x = 3 + y; x < 30; x += 4)
-            picture.setPixelColor(x, y, Qt::black);
-    QImage target(picture.size(), form::pictureFormat);
-    target.fill(Qt::red);
-    const form::WritableRows rows {target.bits(), std::ptrdiff_t(target.bytesPerLine()), std::size_t(37 * 3)};
-    const auto copied = form::opaqueRectsWhileCopying(form::BitmapView::of(picture), rows, 0);
-    EXPECT_EQ(target, picture);
-    EXPECT_EQ(copied, form::opaqueRects(picture, 0));
+    // Widths that end in the wide blocks, the narrow blocks and single pixels.
+    for (int width : {5, 16, 37, 50, 354}) {
+        QImage picture = testing_support::filledPicture(width, 9, QColor(5, 6, 7));
+        for (int y = 2; y < 6; ++y)
+            for (int x = y; x < width; x += 4)
+                picture.setPixelColor(x, y, Qt::black);
+        QImage target(picture.size(), form::pictureFormat);
+        target.fill(Qt::red);
+        const form::WritableRows rows {target.bits(), std::ptrdiff_t(target.bytesPerLine()),
+                                       std::size_t(target.bytesPerLine())};
+        const auto copied = form::opaqueRectsWhileCopying(form::BitmapView::of(picture), rows, 0);
+        EXPECT_EQ(target, picture) << width;
+        EXPECT_EQ(copied, form::opaqueRects(picture, 0)) << width;
+        EXPECT_TRUE(form::regionFromBands(copied).xored(expectedShape(picture, Qt::black)).isEmpty()) << width;
+    }
 }
 
 } // namespace
