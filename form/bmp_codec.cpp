@@ -125,15 +125,10 @@ bool decodeBmpInto(std::span<const std::uint8_t> file, QImage& picture)
     const std::optional<BitmapView> view = bmpPixels(file);
     if (!view)
         return false;
-    if (picture.width() != view->width || picture.height() != view->height || picture.format() != pictureFormat) {
-        QImage fresh(view->width, view->height, pictureFormat);
-        if (fresh.isNull())
-            return false;
-        picture = std::move(fresh);
-    }
-    const std::size_t rowBytes = std::size_t(view->width) * 3;
-    for (int y = 0; y < view->height; ++y)
-        std::memcpy(picture.scanLine(y), view->row(y), rowBytes);
+    QImage decoded = toImage(*view);
+    if (decoded.isNull())
+        return false;
+    picture = std::move(decoded);
     return true;
 }
 

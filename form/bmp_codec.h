@@ -32,9 +32,8 @@ std::optional<BitmapView> bmpPixels(std::span<const std::uint8_t> file);
 // A picture of its own with the view's pixels.
 QImage toImage(const BitmapView& view);
 
-// Decodes a 24-bit uncompressed BMP (bottom-up or top-down). Refuses, and
-// leaves `picture` as it was, on any header that does not describe exactly
-// the bytes present. Reuses `picture`'s buffer when the size matches.
+// Decodes a 24-bit uncompressed BMP into a picture of its own; on any
+// header that bmpPixels refuses, returns false and leaves `picture` as it was.
 bool decodeBmpInto(std::span<const std::uint8_t> file, QImage& picture);
 std::optional<QImage> decodeBmp(std::span<const std::uint8_t> file);
 
